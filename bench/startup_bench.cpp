@@ -1,19 +1,13 @@
-// Time from starting the program to its first frame on the screen, and its
-// peak memory once animating. Needs DISPLAY (the benchmark script starts Xvfb).
-#include "frame_bitmap.h"
-#include "frame_set.h"
+// Time from starting the program to its window and its first frame on the
+// screen, and its peak memory once animating, on a private Xvfb.
+#include "drovane_run.h"
+#include "x_session.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "frame.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -21,44 +15,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-constexpr const char* kCaption = "Drovane  SpaceBar+-/*mouse,. ESC";
-
-Window findWindow(Display* display) {
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned count = 0;
-    Window found = 0;
-    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
-        for (unsigned i = 0; i < count && !found; ++i) {
-            char* name = nullptr;
-            if (XFetchName(display, children[i], &name) && name) {
-                if (std::strcmp(name, kCaption) == 0)
-                    found = children[i];
-                XFree(name);
-            }
-        }
-        XFree(children);
-    }
-    return found;
-}
-
-// True once the window shows one of the frames, whole.
-bool showsAFrame(Display* display, Window window, const std::vector<drovane::Frame>& frames) {
-    XImage* image = XGetImage(display, window, 0, 0, drovane::Frame::kWidth, drovane::Frame::kHeight, AllPlanes,
-                              ZPixmap);
-    if (!image)
-        return false;
-    bool found = false;
-    for (const drovane::Frame& frame : frames) {
-        bool same = true;
-        for (int y = 0; y < drovane::Frame::kHeight && same; ++y)
-            for (int x = 0; x < drovane::Frame::kWidth && same; ++x)
-                same = ((XGetPixel(image, x, y) & 0xFFFFFF) == 0) == frame.isBlack(x, y);
-        found = found || same;
-    }
-    XDestroyImage(image);
-    return found;
-}
+using namespace drovane::e2e;
 
 long peakMemoryKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -68,7 +25,14 @@ long peakMemoryKiB(pid_t pid) {
     return -1;
 }
 
-int ignoreXErrors(Display*, XErrorEvent*) { return 0; } // the window may vanish between calls
+double millisSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
 
 } // namespace
 
@@ -77,47 +41,30 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: startup_bench PATH-TO-DROVANE\n");
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "startup_bench: cannot open the display\n");
-        return 1;
-    }
-    XSetErrorHandler(ignoreXErrors);
-    std::vector<drovane::Frame> frames;
-    for (int holder = 1; holder <= drovane::frame_set::kHolderCount; ++holder)
-        frames.push_back(drovane::decodeFrame(drovane::frame_set::holderBitmap(holder)));
+    XvfbServer server;
+    XSession x(server.display());
+    x.moveToRoot(1200, 1000); // away from the window
 
     constexpr int kRuns = 5;
-    std::vector<double> toWindow, toFrame, peak;
+    std::vector<double> toWindow, toFrame, peakMiB;
     for (int run = 0; run < kRuns; ++run) {
         const auto start = Clock::now();
-        const pid_t pid = fork();
-        if (pid == 0) {
-            execl(argv[1], argv[1], static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        Window window = 0;
-        const auto deadline = start + std::chrono::seconds(20);
-        while (!(window = findWindow(display)) && Clock::now() < deadline)
+        ChildProcess program(argv[1], server.display());
+        const Window window = x.waitForWindow(kCaption, std::chrono::seconds(20));
+        toWindow.push_back(millisSince(start));
+        while (window && holderShowing(x.pixels(window, drovane::Frame::kWidth, drovane::Frame::kHeight)) == 0 &&
+               millisSince(start) < 20'000)
             std::this_thread::sleep_for(std::chrono::microseconds(200));
-        toWindow.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-        while (window && !showsAFrame(display, window, frames) && Clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::microseconds(200));
-        toFrame.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        toFrame.push_back(millisSince(start));
         std::this_thread::sleep_for(std::chrono::seconds(3)); // well into the animation
-        peak.push_back(static_cast<double>(peakMemoryKiB(pid)) / 1024.0);
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        while (findWindow(display)) // the next run must not find this window
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        peakMiB.push_back(static_cast<double>(peakMemoryKiB(program.pid())) / 1024.0);
+        // Ending the program here removes its window before the next run.
+        x.tapKey(XK_Escape);
+        program.waitExit(std::chrono::seconds(10));
+        x.waitForNoWindow(kCaption, std::chrono::seconds(10));
     }
-    const auto median = [](std::vector<double> values) {
-        std::sort(values.begin(), values.end());
-        return values[values.size() / 2];
-    };
     std::printf("%d runs, median: window mapped after %.1f ms, first frame on screen after %.1f ms, "
                 "peak memory (VmHWM) %.1f MiB\n",
-                kRuns, median(toWindow), median(toFrame), median(peak));
-    XCloseDisplay(display);
+                kRuns, median(toWindow), median(toFrame), median(peakMiB));
     return 0;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "asset_name.h"
+
 #include <cstdint>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace drovane {
@@ -28,9 +29,6 @@ std::span<const StoredBitmap> storedBitmaps();
 // never by its place in `stored`. Throws std::out_of_range when the number is
 // outside 1..36 or no bitmap carries it.
 std::span<const std::uint8_t> holderBitmap(int holder, std::span<const StoredBitmap> stored = storedBitmaps());
-
-// The asset file name of a holder: "image01.bmp" ... "image36.bmp".
-std::string assetName(int holder);
 
 } // namespace frame_set
 } // namespace drovane

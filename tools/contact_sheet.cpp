@@ -2,6 +2,7 @@
 //   contact_sheet ASSET_DIR OUT.png
 // Six rows of three cam positions: setting 0 on the left, the same positions
 // of setting 1 on the right.
+#include "asset_name.h"
 #include "frame_bitmap.h"
 
 #include <zlib.h>
@@ -30,12 +31,6 @@ constexpr std::uint8_t kBackground = 150;
 struct Failure {
     std::string message;
 };
-
-std::string assetName(int holder) {
-    char name[16];
-    std::snprintf(name, sizeof name, "image%02d.bmp", holder);
-    return name;
-}
 
 drovane::Frame readFrame(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -105,7 +100,7 @@ int main(int argc, char** argv) {
         for (int set = 0; set < 2; ++set)
             for (int position = 0; position < kFramesPerSet; ++position) {
                 const Frame frame = readFrame(std::filesystem::path(argv[1]) /
-                                              assetName(set * kFramesPerSet + position + 1));
+                                              drovane::frame_set::assetName(set * kFramesPerSet + position + 1));
                 const int column = position % kColumns;
                 const int row = position / kColumns;
                 const int left = kBorder + set * (kColumns * Frame::kWidth + (kColumns - 1) * kGap + kSetGap) +

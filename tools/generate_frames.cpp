@@ -1,5 +1,6 @@
 // Redraws the 36 frame assets from the mechanism model:
 //   generate_frames DIR   writes DIR/image01.bmp .. DIR/image36.bmp
+#include "asset_name.h"
 #include "frame_bitmap.h"
 #include "mechanism.h"
 #include "mechanism_drawing.h"
@@ -10,17 +11,6 @@
 #include <iostream>
 #include <string>
 #include <system_error>
-
-namespace {
-
-// Not frame_set::assetName: that library embeds the very files written here.
-std::string assetName(int holder) {
-    char name[16];
-    std::snprintf(name, sizeof name, "image%02d.bmp", holder);
-    return name;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -38,7 +28,7 @@ int main(int argc, char** argv) {
     for (int set = 0; set < m::kSettings; ++set)
         for (int position = 0; position < m::kPositions; ++position) {
             const int holder = set * m::kPositions + position + 1;
-            const std::filesystem::path file = dir / assetName(holder);
+            const std::filesystem::path file = dir / drovane::frame_set::assetName(holder);
             const auto bytes = drovane::encodeFrame(drovane::drawMechanismFrame(set, position));
             std::ofstream out(file, std::ios::binary | std::ios::trunc);
             out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -4,12 +4,11 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config
-  qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  zlib1g-dev
-  xvfb xauth libx11-dev libxtst-dev
-  x11-apps
+  cmake ninja-build g++ make
+  qt6-base-dev libgl-dev   # the window
+  libgtest-dev             # tests
+  zlib1g-dev               # the contact sheet's PNG
+  xvfb libx11-dev libxtst-dev  # end-to-end tests and benchmarks on a virtual display
 )
 
 missing=()

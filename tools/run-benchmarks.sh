@@ -7,6 +7,10 @@ build=${1:-build}
 echo "== Delay: pause length against floor(k) + 1 microseconds"
 "$build/bench/delay_accuracy"
 
+echo
+echo "== Start-up to the first frame on screen, and peak memory, under Xvfb"
+"$build/bench/startup_bench" "$build/drovane"
+
 exec {displayfd}<> <(:)
 Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -19,6 +23,3 @@ echo
 echo "== One loop pass outside the pause, under Xvfb"
 "$build/bench/loop_pass_bench"
 
-echo
-echo "== Start-up to the first frame on screen, and peak memory, under Xvfb"
-"$build/bench/startup_bench" "$build/drovane"

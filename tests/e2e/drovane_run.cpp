@@ -38,6 +38,12 @@ const std::unordered_map<std::string, int>& framePictures() {
 
 } // namespace
 
+int holderShowing(const std::string& pixels) {
+    const auto& pictures = framePictures();
+    const auto found = pictures.find(pixels);
+    return found == pictures.end() ? 0 : found->second;
+}
+
 int stepped(int holder, int positions) {
     const int set = (holder - 1) / frame_set::kFramesPerSet;
     const int position = ((holder - 1) % frame_set::kFramesPerSet + positions % frame_set::kFramesPerSet +
@@ -107,10 +113,7 @@ void DrovaneRun::requestClose() { x_->requestClose(window_); }
 std::optional<int> DrovaneRun::exitStatus(Millis timeout) { return process_->waitExit(timeout); }
 
 int DrovaneRun::shown() {
-    const std::string picture = x_->pixels(window_, Frame::kWidth, Frame::kHeight);
-    const auto& pictures = framePictures();
-    const auto found = pictures.find(picture);
-    return found == pictures.end() ? 0 : found->second;
+    return holderShowing(x_->pixels(window_, Frame::kWidth, Frame::kHeight));
 }
 
 int DrovaneRun::changeFrom(int from, Millis timeout) {

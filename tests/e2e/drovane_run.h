@@ -35,6 +35,10 @@ inline constexpr Millis kQuiet{400};
 inline constexpr int kFastX = 17;
 inline constexpr int kFastY = 26;
 
+// The holder whose frame these pixels are (as XSession::pixels gives them
+// for the frame's area); 0 if none.
+int holderShowing(const std::string& pixels);
+
 // The holder `positions` further on in the same set, wrapping within it.
 int stepped(int holder, int positions);
 // The holder at the same position in the other set.

@@ -43,6 +43,7 @@ public:
     // process is still running after `timeout`.
     std::optional<int> waitExit(Millis timeout);
     bool running();
+    pid_t pid() const { return pid_; }
 
 private:
     pid_t pid_ = -1;
