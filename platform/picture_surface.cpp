@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEvent>
 
 namespace drovane {
 namespace {
@@ -39,9 +40,13 @@ void PictureSurface::setPicture(const QtPicture& picture) {
 
 void PictureSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
-    if (picture_)
+    QRegion background(event->rect());
+    if (picture_) {
         painter.drawPixmap(0, 0, picture_->pixmap());
+        background -= picture_->pixmap().rect();
+    }
+    for (const QRect& uncovered : background)
+        painter.fillRect(uncovered, palette().window());
 }
 
 void PictureSurface::keyPressEvent(QKeyEvent* event) {
