@@ -34,8 +34,11 @@ PictureSurface::PictureSurface(WindowEvents& events, QWidget* parent) : QWidget(
 }
 
 void PictureSurface::setPicture(const QtPicture& picture) {
+    // Only what differs from the picture on screen needs painting again.
+    const QRect changed = picture_ ? picture.differenceFrom(*picture_) : picture.pixmap().rect();
     picture_ = &picture;
-    repaint(0, 0, picture.pixmap().width(), picture.pixmap().height());
+    if (!changed.isEmpty())
+        repaint(changed);
 }
 
 void PictureSurface::paintEvent(QPaintEvent* event) {

@@ -18,7 +18,7 @@ public:
 
     PictureSurface(WindowEvents& events, QWidget* parent);
 
-    // Shares the picture; it is painted before this returns.
+    // Shares the picture; it is on the screen before this returns.
     void setPicture(const QtPicture& picture);
 
 protected:

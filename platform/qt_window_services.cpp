@@ -6,7 +6,6 @@
 #include "qt_picture.h"
 
 #include <QApplication>
-#include <QImage>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,17 +21,10 @@ void QtWindowServices::show(WindowEvents& events) {
 }
 
 std::unique_ptr<Picture> QtWindowServices::makePicture(const Frame& frame) {
-    QImage image(Frame::kWidth, Frame::kHeight, QImage::Format_Mono);
-    image.setColor(0, qRgb(0, 0, 0));
-    image.setColor(1, qRgb(255, 255, 255));
-    for (int y = 0; y < Frame::kHeight; ++y)
-        for (int x = 0; x < Frame::kWidth; ++x)
-            image.setPixel(x, y, frame.isBlack(x, y) ? 0 : 1);
-    // Converted once to the screen's format, so showing it is a plain copy.
-    QPixmap pixmap = QPixmap::fromImage(image.convertToFormat(QImage::Format_RGB32));
-    if (pixmap.isNull())
+    auto picture = std::make_unique<QtPicture>(frame);
+    if (picture->isNull())
         fail("the window system could not make a picture");
-    return std::make_unique<QtPicture>(std::move(pixmap));
+    return picture;
 }
 
 void QtWindowServices::showPicture(const Picture& picture) {

@@ -3,6 +3,7 @@
 #include "frame_bitmap.h"
 #include "frame_set.h"
 #include "picture_surface.h"
+#include "qt_picture.h"
 #include "qt_window_services.h"
 #include "scripted_window.h"
 #include "user_scale.h"
@@ -110,6 +111,33 @@ TEST_F(QtAdapter, AGrabOfTheWindowIsTheFrameShown) {
         EXPECT_EQ(wrong, 0) << "holder " << holder;
         EXPECT_NE(grab.pixel(0, 0) & 0xFFFFFF, 0x808080u);
     }
+}
+
+// Only the part of the picture that changes is painted again, so that part
+// must hold every pixel that differs.
+TEST(QtPictureDifference, CoversEveryChangedPixelAndNothingWhenTheSame) {
+    const Frame one = decodeFrame(frame_set::holderBitmap(1));
+    Frame dotted = one;
+    dotted.setBlack(249, 0, !one.isBlack(249, 0));
+    dotted.setBlack(0, 279, !one.isBlack(0, 279));
+    const std::vector<std::pair<Frame, Frame>> pairs{
+        {one, decodeFrame(frame_set::holderBitmap(2))},
+        {decodeFrame(frame_set::holderBitmap(14)), decodeFrame(frame_set::holderBitmap(32))},
+        {one, dotted},
+    };
+    for (const auto& [before, after] : pairs) {
+        const QRect changed = QtPicture(after).differenceFrom(QtPicture(before));
+        ASSERT_FALSE(changed.isEmpty());
+        for (int y = 0; y < Frame::kHeight; ++y)
+            for (int x = 0; x < Frame::kWidth; ++x) {
+                if (before.isBlack(x, y) != after.isBlack(x, y)) {
+                    ASSERT_TRUE(changed.contains(x, y)) << x << ", " << y;
+                }
+            }
+        EXPECT_TRUE(QRect(0, 0, Frame::kWidth, Frame::kHeight).contains(changed));
+    }
+    EXPECT_EQ(QtPicture(dotted).differenceFrom(QtPicture(one)), QRect(0, 0, 250, 280));
+    EXPECT_TRUE(QtPicture(one).differenceFrom(QtPicture(one)).isEmpty());
 }
 
 TEST_F(QtAdapter, PointerPositionsArriveInTheUserScale) {
