@@ -1,7 +1,6 @@
 #include "form1.h"
 
 #include "frame_bitmap.h"
-#include "frame_set.h"
 
 #include <cmath>
 #include <exception>
@@ -9,10 +8,11 @@
 
 namespace drovane {
 
-Form1::Form1(WindowServices& window, Counter& counter) : window_(window), counter_(counter) {
+Form1::Form1(WindowServices& window, Counter& counter, std::span<const frame_set::StoredBitmap> bitmaps)
+    : window_(window), counter_(counter) {
     for (int holder = 1; holder <= kFrameCount; ++holder) {
         try {
-            images_[holder - 1] = window_.makePicture(decodeFrame(frame_set::holderBitmap(holder)));
+            images_[holder - 1] = window_.makePicture(decodeFrame(frame_set::holderBitmap(holder, bitmaps)));
         } catch (const std::exception& error) {
             window_.fail("cannot load frame Image" + std::to_string(holder) + ": " + error.what());
         }

@@ -2,10 +2,12 @@
 
 #include "animation_state.h"
 #include "counter.h"
+#include "frame_set.h"
 #include "window_services.h"
 
 #include <array>
 #include <memory>
+#include <span>
 
 namespace drovane {
 
@@ -19,8 +21,10 @@ public:
     static constexpr float kSpeedFactor = 70;
     static constexpr std::int16_t kEscape = 27;
 
-    // Makes the holders' pictures; a frame that cannot be decoded is fatal.
-    Form1(WindowServices& window, Counter& counter);
+    // Makes the holders' pictures from the program's frame bitmaps; a frame
+    // that cannot be decoded is fatal.
+    Form1(WindowServices& window, Counter& counter,
+          std::span<const frame_set::StoredBitmap> bitmaps = frame_set::storedBitmaps());
 
     AnimationState state;
     // Entry i is the picture of holder i + 1; filled when the window activates.

@@ -72,5 +72,27 @@ TEST(PauseCounts, HugeAndInvalidPausesStayDefined) {
     EXPECT_EQ(pauseCounts(-std::numeric_limits<float>::infinity()), 0);
 }
 
+TEST(Form1Startup, AFrameThatCannotBeDecodedIsFatalAndNamed) {
+    std::vector<frame_set::StoredBitmap> bitmaps(frame_set::storedBitmaps().begin(), frame_set::storedBitmaps().end());
+    for (frame_set::StoredBitmap& bitmap : bitmaps)
+        if (bitmap.name == "image07.bmp")
+            bitmap.bytes = bitmap.bytes.first(100);
+    ScriptedWindow window;
+    try {
+        Form1 form(window, window, bitmaps);
+        FAIL() << "started with a truncated frame";
+    } catch (const ProgramFailed& failure) {
+        EXPECT_EQ(failure.what, "cannot load frame Image7: frame bitmap: length is 100 bytes, expected 9022");
+    }
+
+    std::erase_if(bitmaps, [](const frame_set::StoredBitmap& bitmap) { return bitmap.name == "image07.bmp"; });
+    try {
+        Form1 form(window, window, bitmaps);
+        FAIL() << "started without a frame";
+    } catch (const ProgramFailed& failure) {
+        EXPECT_EQ(failure.what, "cannot load frame Image7: frame holder 7: no bitmap image07.bmp in the program");
+    }
+}
+
 } // namespace
 } // namespace drovane

@@ -14,8 +14,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QThread>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -199,12 +201,36 @@ TEST_F(QtAdapter, ACloseRequestIsReportedAndTheWindowStays) {
     EXPECT_EQ(events.log, (std::vector<std::string>{"close"}));
 }
 
+TEST(QtWindowServicesDeath, EndExitsAtOnceWithStatusZero) {
+    QtWindowServices services;
+    EXPECT_EXIT(
+        {
+            services.end();
+            std::fprintf(stderr, "ran on after the end");
+        },
+        testing::ExitedWithCode(0), "^$");
+}
+
+TEST(QtWindowServicesDeath, FailSaysWhatFailedOnOneLineAndExitsNonZero) {
+    QtWindowServices services;
+    EXPECT_EXIT(services.fail("frame index 36 is outside the frame table 0..35"), testing::ExitedWithCode(1),
+                "^drovane: frame index 36 is outside the frame table 0\\.\\.35\n$");
+}
+
 } // namespace
 } // namespace drovane
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a runtime directory Qt warns on standard error, which the death
+    // tests read.
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        static QTemporaryDir runtimeDir;
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    }
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
+    // Qt runs threads of its own: death tests start the program afresh.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
     return RUN_ALL_TESTS();
 }
