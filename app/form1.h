@@ -19,7 +19,6 @@ public:
     static constexpr float kStartPause = 1'000'000;
     static constexpr float kScrubPause = 80'000;
     static constexpr float kSpeedFactor = 70;
-    static constexpr std::int16_t kEscape = 27;
 
     // Makes the holders' pictures from the program's frame bitmaps; a frame
     // that cannot be decoded is fatal.

@@ -12,10 +12,6 @@ namespace drovane {
 // large valve lift, 19 to 36 the small one, each set one full cam turn.
 namespace frame_set {
 
-inline constexpr int kFramesPerSet = 18;
-inline constexpr int kSetCount = 2;
-inline constexpr int kHolderCount = kFramesPerSet * kSetCount;
-
 // A bitmap as compiled in, named like its asset file ("image07.bmp").
 struct StoredBitmap {
     std::string_view name;

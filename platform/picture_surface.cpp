@@ -12,8 +12,6 @@
 namespace drovane {
 namespace {
 
-constexpr std::int16_t kEscape = 27;
-
 std::int16_t buttonBits(Qt::MouseButtons buttons) {
     return static_cast<std::int16_t>((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
                                      (buttons & Qt::MiddleButton ? 4 : 0));
@@ -55,7 +53,7 @@ void PictureSurface::paintEvent(QPaintEvent* event) {
 void PictureSurface::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (text.isEmpty() && event->key() == Qt::Key_Escape) {
-        events_.Picture1_KeyPress(kEscape);
+        events_.Picture1_KeyPress(WindowEvents::kEscape);
         return;
     }
     // A key that types nothing (a modifier, an arrow) reports nothing.

@@ -20,12 +20,15 @@ public:
 // Form_Activate, which it raises once when the window first becomes active.
 class WindowEvents {
 public:
+    // The character code that Escape types.
+    static constexpr std::int16_t kEscape = 27;
+
     virtual ~WindowEvents() = default;
 
     virtual void Form_Activate() = 0;
     // The window system closes the window (a close shortcut, a task bar).
     virtual void Form_Close() = 0;
-    // The character code of a typed character; Escape gives 27.
+    // The character code of a typed character.
     virtual void Picture1_KeyPress(std::int16_t keyAscii) = 0;
     virtual void Picture1_Click() = 0;
     virtual void Picture1_DblClick() = 0;

@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kFramesPerSet = 18;
+using drovane::frame_set::kFramesPerSet;
 constexpr int kColumns = 3;  // per setting
 constexpr int kRows = kFramesPerSet / kColumns;
 constexpr int kBorder = 8;
